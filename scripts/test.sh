@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds both configurations and runs every test:
+# the core natively (with sanitizers), then everything as Windows programs under Wine.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+scripts/install-deps.sh
+
+echo "== native build and tests"
+cmake --preset native >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+echo "== windows build and tests (Wine)"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+source scripts/lib/wine-session.sh
+start_wine_session
+ctest --preset windows
