@@ -13,7 +13,7 @@ packages=(
   googletest libbenchmark-dev
   liblua5.1-0-dev liblua5.4-dev libyaml-cpp-dev
   clang libclang-rt-14-dev clang-format clang-tidy
-  python3 python3-pil zip
+  python3 python3-pil fonts-inter zip
 )
 
 missing=()
