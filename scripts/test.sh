@@ -11,6 +11,9 @@ cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native
 
+echo "== fuzzing"
+scripts/fuzz.sh
+
 echo "== windows build and tests (Wine)"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
