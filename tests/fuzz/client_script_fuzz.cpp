@@ -47,8 +47,8 @@ std::string referenceClientScript(const FuzzInput& input) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace rewardcfg;
     fuzz::FuzzInput input = fuzz::decodeFuzzInput(data, size);
-    fuzz::expectSameText(composeClientScript(input.schedule, input.edition, input.clientHeaderTemplate,
-                                             input.clientMainTemplate),
-                         fuzz::referenceClientScript(input), "composeClientScript");
+    fuzz::expectSameText(
+        composeClientScript(input.schedule, input.edition, input.clientHeaderTemplate, input.clientMainTemplate),
+        fuzz::referenceClientScript(input), "composeClientScript");
     return 0;
 }
