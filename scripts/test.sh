@@ -20,3 +20,6 @@ cmake --build --preset windows
 source scripts/lib/wine-session.sh
 start_wine_session
 ctest --preset windows
+
+echo "== reproducible programs"
+scripts/check-reproducible.sh
