@@ -343,6 +343,7 @@ LRESULT MainWindow::onControlMessage(HWND control, const ControlSpec& spec, UINT
             }
             break;  // the field still handles the key
         case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:  // a quick second press is a press all the same
             if (spec.role == ControlRole::Field && clearsOnPress(spec.name)) SetWindowTextW(control, L"");
             if (spec.role == ControlRole::AuthorLink) openAuthorPage();
             break;  // the press goes on: focus and caret as usual
