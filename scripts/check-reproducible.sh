@@ -14,8 +14,12 @@ mkdir -p "$work/first" "$work/second/elsewhere/source"
 git ls-files -z --cached --others --exclude-standard | tar -c --null -T - | tar -x -C "$work/second/elsewhere/source"
 
 build() {  # source folder, build folder
-  cmake -S "$1" -B "$2" --preset windows -DBUILD_TESTING=OFF -DREWARDCFG_DEPS_PREFIX="$deps" >/dev/null
-  cmake --build "$2" --target "${programs[@]}" >/dev/null
+  if ! { cmake -S "$1" -B "$2" --preset windows -DBUILD_TESTING=OFF -DREWARDCFG_DEPS_PREFIX="$deps" &&
+    cmake --build "$2" --target "${programs[@]}"; } >"$2.log" 2>&1; then
+    tail -n 30 "$2.log" >&2
+    echo "reproducible: the build in $2 failed" >&2
+    exit 1
+  fi
 }
 build "$root" "$work/first/build"
 build "$work/second/elsewhere/source" "$work/second/elsewhere/b"
