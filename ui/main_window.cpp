@@ -221,6 +221,7 @@ HWND MainWindow::createControl(const ControlSpec& spec, int id, HWND parent) {
 }
 
 void MainWindow::show() {
+    endLoopOnDestroy_ = true;
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
@@ -327,7 +328,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             window_ = nullptr;
-            PostQuitMessage(0);
+            // A window that never opened must not end the loop of whatever
+            // comes next, such as the box that reports the failed start.
+            if (endLoopOnDestroy_) PostQuitMessage(0);
             return 0;
     }
     return DefWindowProcW(handle(), message, wParam, lParam);

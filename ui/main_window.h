@@ -60,7 +60,7 @@ private:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onControlMessage(HWND control, const ControlSpec& spec, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+    static LRESULT CALLBACK controlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR row,
                                         DWORD_PTR self);
 
     Edition edition_;
@@ -71,6 +71,7 @@ private:
     std::map<std::wstring, HWND, std::less<>> controls_;
     std::vector<HWND> tabOrder_;  // every control that may take the Tab stop, in Tab order
     HWND focusOnDeactivate_ = nullptr;
+    bool endLoopOnDestroy_ = false;
 };
 
 }  // namespace rewardcfg::ui
