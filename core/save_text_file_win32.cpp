@@ -1,0 +1,99 @@
+#include "save_text_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include <windows.h>
+
+#include "win32_handle.h"
+
+namespace rewardcfg {
+namespace {
+
+std::wstring widen(std::string_view ansi) {
+    if (ansi.empty()) return {};
+    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
+    return wide;
+}
+
+bool writeAll(HANDLE file, std::string_view text) {
+    while (!text.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(text.size(), 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, text.data(), chunk, &written, nullptr) || written == 0) return false;
+        text.remove_prefix(written);
+    }
+    return true;
+}
+
+// A new file beside the target that is deleted again unless it was moved onto it.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::filesystem::path& target) {
+        const std::wstring stem = L"." + target.filename().wstring() + L"." + std::to_wstring(GetCurrentProcessId());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::filesystem::path candidate = target;
+            candidate.replace_filename(stem + L"-" + std::to_wstring(attempt) + L".tmp");
+            handle_ = ownFileHandle(CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (handle_) {
+                path_ = std::move(candidate);
+                return;
+            }
+            if (GetLastError() != ERROR_FILE_EXISTS) return;
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        handle_.reset();
+        if (!path_.empty()) DeleteFileW(path_.c_str());
+    }
+
+    HANDLE handle() const { return handle_.get(); }
+
+    // ERROR_SUCCESS, or why the target could not be replaced.
+    DWORD moveOnto(const std::filesystem::path& target) {
+        if (!CloseHandle(handle_.release())) return GetLastError();
+        if (!MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return GetLastError();
+        path_.clear();
+        return ERROR_SUCCESS;
+    }
+
+private:
+    UniqueHandle handle_;
+    std::filesystem::path path_;  // empty unless this object created the file
+};
+
+// For a target that another program holds open: replacing it is refused, but
+// if that program shares writing, the file can still be rewritten in place.
+// The new bytes go over the old ones first and the old tail is cut after, so a
+// reader never sees the file empty.
+bool overwriteInPlace(const std::filesystem::path& target, std::string_view text) {
+    const UniqueHandle file = ownFileHandle(
+        CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && writeAll(file.get(), text) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
+}
+
+}  // namespace
+
+bool saveTextFile(std::string_view name, std::string_view text) {
+    const std::filesystem::path target(widen(name));
+    TemporaryFile temporary(target);
+    if (!temporary.handle()) return false;
+    if (!writeAll(temporary.handle(), text) || !FlushFileBuffers(temporary.handle())) return false;
+
+    const DWORD refusal = temporary.moveOnto(target);
+    if (refusal == ERROR_SUCCESS) return true;
+    // A file held open elsewhere refuses the replace with one of these; so do a
+    // read-only file and a folder, which the in-place open then refuses as well.
+    if (refusal == ERROR_ACCESS_DENIED || refusal == ERROR_SHARING_VIOLATION) return overwriteInPlace(target, text);
+    return false;
+}
+
+}  // namespace rewardcfg
