@@ -9,7 +9,7 @@ prefix="${MINGW_DEPS_PREFIX:-$here/build/deps}"
 packages=(
   cmake ninja-build g++ pkg-config dpkg-dev
   g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
-  wine wine64 xvfb x11-utils imagemagick fonts-wqy-microhei
+  wine wine64 xvfb x11-utils xdotool imagemagick fonts-wqy-microhei
   googletest libbenchmark-dev
   liblua5.1-0-dev liblua5.4-dev libyaml-cpp-dev
   clang libclang-rt-14-dev clang-format clang-tidy

@@ -5,8 +5,10 @@ repo_root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 export WINEPREFIX="${WINEPREFIX:-$repo_root/build/wineprefix}"
 export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
-# The ANSI code page follows the locale: 936 (GBK), as the tool's texts assume.
-export LC_ALL=zh_CN.UTF-8
+# Wine takes the ANSI code page from the locale: 936 (GBK), as the tool's texts
+# assume. Only Wine gets it; the shell itself has no such locale installed.
+wine() { env LC_ALL=zh_CN.UTF-8 wine "$@"; }
+wineserver() { env LC_ALL=zh_CN.UTF-8 wineserver "$@"; }
 
 session_pids=()
 
