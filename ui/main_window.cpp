@@ -94,6 +94,19 @@ bool takesTabStop(ControlKind kind) {
 
 bool modifierHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
+void drawLabel(const DRAWITEMSTRUCT& item) {
+    std::wstring caption = windowText(item.hwndItem);
+    std::erase_if(caption, [](wchar_t c) { return c == L'\r' || c == L'\n'; });
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, RGB(0, 0, 0));
+    HGDIOBJ previous = SelectObject(item.hDC, GetStockObject(DEFAULT_GUI_FONT));
+    RECT area = item.rcItem;
+    DrawTextW(item.hDC, caption.c_str(), static_cast<int>(caption.size()), &area,
+              DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    SelectObject(item.hDC, previous);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Edition edition, RichEditLibrary richEdit)
@@ -186,8 +199,10 @@ HWND MainWindow::createControl(const ControlSpec& spec, int id, HWND parent) {
             exStyle = WS_EX_CLIENTEDGE;
             break;
         case ControlKind::Label:
+            // Drawn by the window: one line, vertically centred, line breaks
+            // in the caption neither break the line nor show as boxes.
             className = L"Static";
-            style |= SS_LEFT | SS_CENTERIMAGE;  // one line, vertically centred
+            style |= SS_OWNERDRAW;
             break;
         case ControlKind::PushButton:
             className = L"Button";
@@ -311,6 +326,12 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 }
             }
             break;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlType != ODT_STATIC) break;
+            drawLabel(item);
+            return TRUE;
+        }
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
