@@ -2,46 +2,25 @@
 
 #include <windows.h>
 
-#include <utility>
+#include <memory>
+#include <type_traits>
+
+#include "win32_handle.h"
 
 namespace rewardcfg::ui {
 
-// Owns one Win32 handle and releases it with `Close` when it goes.
-template <typename Handle, auto Close, Handle Empty = Handle{}>
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(Handle handle) : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, Empty)) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.handle_, Empty));
-        return *this;
-    }
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    ~UniqueHandle() { reset(); }
-
-    Handle get() const { return handle_; }
-    explicit operator bool() const { return handle_ != Empty; }
-    void reset(Handle handle = Empty) {
-        if (handle_ != Empty) Close(handle_);
-        handle_ = handle;
-    }
-
-private:
-    Handle handle_ = Empty;
+// Owners of the window's GDI objects and loaded modules; kernel handles use
+// the core's owner.
+struct GdiObjectDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+struct ModuleDeleter {
+    void operator()(HMODULE module) const { FreeLibrary(module); }
 };
 
-inline void closeKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
-inline void deleteGdiObject(HGDIOBJ object) { ::DeleteObject(object); }
-inline void freeModule(HMODULE module) { ::FreeLibrary(module); }
-inline void destroyIcon(HICON icon) { ::DestroyIcon(icon); }
-
-using KernelHandle = UniqueHandle<HANDLE, closeKernelHandle>;
-using BitmapHandle = UniqueHandle<HBITMAP, deleteGdiObject>;
-using FontHandle = UniqueHandle<HFONT, deleteGdiObject>;
-using BrushHandle = UniqueHandle<HBRUSH, deleteGdiObject>;
-using ModuleHandle = UniqueHandle<HMODULE, freeModule>;
-using IconHandle = UniqueHandle<HICON, destroyIcon>;
+using KernelHandle = rewardcfg::UniqueHandle;
+using BitmapHandle = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
+using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using ModuleHandle = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleDeleter>;
 
 }  // namespace rewardcfg::ui
