@@ -2,9 +2,10 @@
 // top-level window with the same controls of the same classes, in the same
 // places and nesting, created before it shows; no texts, fonts, pictures,
 // icon or handlers.
+#include <windows.h>
+
 #include <commctrl.h>
 #include <richedit.h>
-#include <windows.h>
 
 #include "control_table.h"
 

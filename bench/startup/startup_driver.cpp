@@ -1,11 +1,14 @@
 // Start-up benchmark: starts the two programs and their reference programs
 // in interleaved rounds and prints the medians side by side with the goals.
-//   startup_driver [rounds]
+//   startup_driver [rounds] [full|lite:label=path ...]
+// Each extra program (a variant under study, say) joins the rounds and is
+// compared with the floor of the edition named before its label.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,30 +22,48 @@ constexpr double WorkingSetGoalBytes = 6.0 * 1024 * 1024;  // over the floor (b)
 constexpr double ProgramSizeGoalBytes = 2.0 * 1024 * 1024;
 
 // Build outputs, as Windows paths (Wine maps Z: to the root).
-std::wstring buildOutput(const char* unixPath) {
-    std::string path = std::string("Z:") + unixPath;
+std::wstring buildOutput(const std::string& unixPath) {
+    std::string path = unixPath.starts_with('/') ? "Z:" + unixPath : unixPath;
     std::replace(path.begin(), path.end(), '/', '\\');
     return {path.begin(), path.end()};
 }
 
 struct Program {
-    const char* label;
+    std::string label;
     std::wstring path;
     int floor = -1;  // index of its floor (b), for the two programs
     std::vector<StartupSample> samples;
 };
 
-double median(std::vector<double> values) {
+// "full:label=path" or "lite:label=path".
+std::optional<Program> extraProgram(const std::string& argument) {
+    const size_t colon = argument.find(':'), equals = argument.find('=');
+    if (colon == std::string::npos || equals == std::string::npos || equals < colon) return std::nullopt;
+    const std::string edition = argument.substr(0, colon);
+    if (edition != "full" && edition != "lite") return std::nullopt;
+    return Program{argument.substr(colon + 1, equals - colon - 1), buildOutput(argument.substr(equals + 1)),
+                   edition == "full" ? 1 : 2};
+}
+
+// Linear between the two nearest ranks; 0.5 gives the median.
+double quantile(std::vector<double> values, double q) {
     std::sort(values.begin(), values.end());
-    const size_t middle = values.size() / 2;
-    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+    const double rank = q * static_cast<double>(values.size() - 1);
+    const auto below = static_cast<size_t>(rank);
+    const size_t above = std::min(below + 1, values.size() - 1);
+    return values[below] + (values[above] - values[below]) * (rank - static_cast<double>(below));
+}
+
+template <typename Field>
+double quantileOf(const Program& program, Field field, double q) {
+    std::vector<double> values;
+    for (const auto& sample : program.samples) values.push_back(static_cast<double>(sample.*field));
+    return quantile(std::move(values), q);
 }
 
 template <typename Field>
 double medianOf(const Program& program, Field field) {
-    std::vector<double> values;
-    for (const auto& sample : program.samples) values.push_back(static_cast<double>(sample.*field));
-    return median(values);
+    return quantileOf(program, field, 0.5);
 }
 
 double fileSize(const std::wstring& path) {
@@ -69,6 +90,14 @@ int main(int argc, char** argv) {
         {"rewardcfg", buildOutput(REWARDCFG_FULL_EXE), 1},
         {"rewardcfg-lite", buildOutput(REWARDCFG_LITE_EXE), 2},
     };
+    for (int i = 2; i < argc; ++i) {
+        auto extra = extraProgram(argv[i]);
+        if (!extra) {
+            std::fprintf(stderr, "not full|lite:label=path: %s\n", argv[i]);
+            return 2;
+        }
+        programs.push_back(*extra);
+    }
     const size_t count = programs.size();
 
     // Round 0 warms the file cache and Wine's shared state and is not counted.
@@ -82,7 +111,7 @@ int main(int argc, char** argv) {
             std::string error;
             auto sample = measureStartup(program.path, error);
             if (!sample) {
-                std::fprintf(stderr, "%s: %s\n", program.label, error.c_str());
+                std::fprintf(stderr, "%s: %s\n", program.label.c_str(), error.c_str());
                 ++failures;
                 continue;
             }
@@ -93,7 +122,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "\n");
     for (const auto& program : programs)
         if (program.samples.empty()) {
-            std::fprintf(stderr, "%s: no successful start\n", program.label);
+            std::fprintf(stderr, "%s: no successful start\n", program.label.c_str());
             return 1;
         }
 
@@ -101,14 +130,17 @@ int main(int argc, char** argv) {
     const double emptyShown = medianOf(empty, &StartupSample::shownMs);
     const double emptyIdle = medianOf(empty, &StartupSample::inputIdleMs);
 
+    // The spread of the shown times tells how far the ratios can be trusted on this machine.
     std::printf(
-        "\nmedians                 shown ms  idle ms  peak WS MB  file KB | shown/(b) idle/(b) WS-(b) MB | "
+        "\nmedians                 shown ms (p25-p75)   idle ms  peak WS MB  file KB | shown/(b) idle/(b) WS-(b) MB | "
         "shown/(a) idle/(a)\n");
     for (const auto& program : programs) {
         const double shown = medianOf(program, &StartupSample::shownMs);
         const double idle = medianOf(program, &StartupSample::inputIdleMs);
         const double workingSet = medianOf(program, &StartupSample::peakWorkingSet);
-        std::printf("%-22s %9.1f %8.1f %11.2f %8.0f |", program.label, shown, idle, workingSet / MiB,
+        std::printf("%-22s %9.1f (%4.0f-%4.0f) %9.1f %11.2f %8.0f |", program.label.c_str(), shown,
+                    quantileOf(program, &StartupSample::shownMs, 0.25),
+                    quantileOf(program, &StartupSample::shownMs, 0.75), idle, workingSet / MiB,
                     fileSize(program.path) / 1024);
         if (program.floor >= 0) {
             const Program& floor = programs[static_cast<size_t>(program.floor)];
@@ -134,7 +166,7 @@ int main(int argc, char** argv) {
         std::printf(
             "%-15s start-up <= %.2fx (b): shown %.3fx %s, idle %.3fx %s; working set <= (b) + 6 MB: "
             "%+.2f MB %s; file < 2 MB: %.2f MB %s\n",
-            program.label, StartupGoalRatio, shownRatio, verdict(shownRatio <= StartupGoalRatio), idleRatio,
+            program.label.c_str(), StartupGoalRatio, shownRatio, verdict(shownRatio <= StartupGoalRatio), idleRatio,
             verdict(idleRatio <= StartupGoalRatio), extraWorkingSet / MiB,
             verdict(extraWorkingSet <= WorkingSetGoalBytes), size / MiB, verdict(size < ProgramSizeGoalBytes));
     }

@@ -1,17 +1,18 @@
 #include "startup_probe.h"
 
-#include <psapi.h>
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <atomic>
 #include <thread>
 
-#include "win32_handles.h"
+#include "win32_handle.h"
 
 namespace startup_bench {
 namespace {
 
-using rewardcfg::ui::KernelHandle;
+using rewardcfg::UniqueHandle;
 
 constexpr DWORD StartTimeoutMs = 30000;
 constexpr DWORD CloseTimeoutMs = 10000;
@@ -67,8 +68,8 @@ std::optional<StartupSample> measureStartup(const std::wstring& program, std::st
         error = "CreateProcess failed (" + std::to_string(GetLastError()) + ")";
         return std::nullopt;
     }
-    KernelHandle process(started.hProcess);
-    KernelHandle thread(started.hThread);
+    UniqueHandle process(started.hProcess);
+    UniqueHandle thread(started.hThread);
 
     // Input-idle is stamped on a thread of its own so it is not delayed by the polling.
     std::atomic<double> inputIdleMs{-1};
