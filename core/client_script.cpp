@@ -4,8 +4,7 @@
 
 namespace rewardcfg {
 
-std::string composeClientScript(const RewardSchedule& schedule, Edition edition,
-                                std::string_view clientHeaderTemplate,
+std::string composeClientScript(const RewardSchedule& schedule, Edition edition, std::string_view clientHeaderTemplate,
                                 std::string_view clientMainTemplate) {
     return composeExactly([&](auto&& emit) {
         emit(clientHeaderTemplate);

@@ -7,6 +7,7 @@
 
 namespace rewardcfg {
 
+// clang-format off
 static_assert(AuthorMessagingNumber == REWARDCFG_QQ);
 static_assert(AuthorChatHandle == REWARDCFG_DC);
 
@@ -50,5 +51,7 @@ const std::string_view ClientMainTemplate =
     "  end\r\n"
     "  return true, \"success\"\r\n"
     "end";
+
+// clang-format on
 
 }  // namespace rewardcfg

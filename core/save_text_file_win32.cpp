@@ -37,8 +37,8 @@ public:
         for (int attempt = 0; attempt < 100; ++attempt) {
             std::filesystem::path candidate = target;
             candidate.replace_filename(stem + L"-" + std::to_wstring(attempt) + L".tmp");
-            handle_ = ownFileHandle(CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr));
+            handle_ = ownFileHandle(
+                CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (handle_) {
                 path_ = std::move(candidate);
                 return;
@@ -74,9 +74,9 @@ private:
 // The new bytes go over the old ones first and the old tail is cut after, so a
 // reader never sees the file empty.
 bool overwriteInPlace(const std::filesystem::path& target, std::string_view text) {
-    const UniqueHandle file = ownFileHandle(
-        CreateFileW(target.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    const UniqueHandle file = ownFileHandle(CreateFileW(target.c_str(), GENERIC_WRITE,
+                                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && writeAll(file.get(), text) && SetEndOfFile(file.get()) && FlushFileBuffers(file.get());
 }
 

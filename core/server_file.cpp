@@ -4,8 +4,7 @@
 
 namespace rewardcfg {
 
-std::string composeServerFile(const RewardSchedule& schedule, Edition edition,
-                              std::string_view serverHeaderTemplate) {
+std::string composeServerFile(const RewardSchedule& schedule, Edition edition, std::string_view serverHeaderTemplate) {
     return composeExactly([&](auto&& emit) {
         emit(serverHeaderTemplate);
         emit("\r\nBody:\r\n  - Start: ");

@@ -11,6 +11,10 @@ namespace {
 // Rows of day N lie 29 pixels apart from top 23; day 20 sits 4 pixels lower.
 int dayRowTop(int day) { return day == 20 ? 578 : 23 + 29 * (day - 1); }
 
+// The tables below keep one row per control, laid out as rows: keep
+// clang-format from unfolding them.
+// clang-format off
+
 // The order in which the item ID boxes were laid out; it fixes their Tab order.
 constexpr std::array<int, 20> ItemIdCreationOrder = {1,  2, 3, 4,  13, 5,  6,  7,  15, 20,
                                                       8,  9, 10, 11, 12, 16, 14, 17, 18, 19};
@@ -124,6 +128,8 @@ std::vector<ControlSpec> itemOnlyTable() {
     }
     return rows;
 }
+
+// clang-format on
 
 }  // namespace
 

@@ -83,8 +83,8 @@ bool registerWindowClass(HINSTANCE instance) {
                                                       GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON),
                                                       LR_SHARED));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(REWARDCFG_ICON), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+                                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                        LR_SHARED));
     return RegisterClassExW(&windowClass) != 0;
 }
 
@@ -109,8 +109,7 @@ void drawLabel(const DRAWITEMSTRUCT& item) {
 
 }  // namespace
 
-MainWindow::MainWindow(Edition edition, RichEditLibrary richEdit)
-    : edition_(edition), richEdit_(std::move(richEdit)) {}
+MainWindow::MainWindow(Edition edition, RichEditLibrary richEdit) : edition_(edition), richEdit_(std::move(richEdit)) {}
 
 MainWindow::~MainWindow() {
     if (window_) DestroyWindow(window_);
@@ -129,8 +128,8 @@ bool MainWindow::build(const WindowSources& sources) {
     const int left = (GetSystemMetrics(SM_CXSCREEN) - WindowWidth) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - WindowHeight) / 2;
     window_ = CreateWindowExW(WS_EX_APPWINDOW, WindowClassName, std::wstring(windowTitle(edition_)).c_str(),
-                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left,
-                              top, WindowWidth, WindowHeight, nullptr, nullptr, sources.instance, nullptr);
+                              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, left, top,
+                              WindowWidth, WindowHeight, nullptr, nullptr, sources.instance, nullptr);
     if (!window_) return false;
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MainWindow::windowProc));
@@ -172,8 +171,7 @@ bool MainWindow::createControls(const WindowSources& sources) {
                 owner = &startBitmap_;  // centred by the button, cut at its edges
             } else {
                 owner = &authorCardBitmap_;
-                *pixels = centredOn(shrinkToFit(*pixels, spec.width, spec.height), spec.width, spec.height,
-                                    buttonFace);
+                *pixels = centredOn(shrinkToFit(*pixels, spec.width, spec.height), spec.width, spec.height, buttonFace);
             }
             *owner = makeBitmap(*pixels);
             if (!*owner) return false;
@@ -272,8 +270,7 @@ void MainWindow::moveFocus(bool backwards) {
 }
 
 bool MainWindow::handleKeyboard(const MSG& message) {
-    if (message.message != WM_KEYDOWN || !(message.hwnd == window_ || IsChild(window_, message.hwnd)))
-        return false;
+    if (message.message != WM_KEYDOWN || !(message.hwnd == window_ || IsChild(window_, message.hwnd))) return false;
     const bool shift = modifierHeld(VK_SHIFT), ctrl = modifierHeld(VK_CONTROL), alt = modifierHeld(VK_MENU);
     if (message.wParam == VK_ESCAPE && !shift && !ctrl && !alt) {
         SendMessageW(window_, WM_CLOSE, 0, 0);
@@ -294,13 +291,9 @@ void MainWindow::dismissSplashOverlay() {
     EnableWindow(button, FALSE);
 }
 
-std::string MainWindow::fieldText(InputField field) {
-    return wideToAnsi(windowText(control(fieldName(field))));
-}
+std::string MainWindow::fieldText(InputField field) { return wideToAnsi(windowText(control(fieldName(field)))); }
 
-std::string MainWindow::templateText(TemplateBox box) {
-    return wideToAnsi(richText(control(templateName(box))));
-}
+std::string MainWindow::templateText(TemplateBox box) { return wideToAnsi(richText(control(templateName(box)))); }
 
 void MainWindow::setPreviewText(PreviewBox box, std::string_view text) {
     SetWindowTextW(control(previewName(box)), ansiToWide(text).c_str());

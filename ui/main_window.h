@@ -20,7 +20,7 @@ namespace rewardcfg::ui {
 
 // Where the window's pictures and rich edit library come from; tests swap them.
 struct WindowSources {
-    HINSTANCE instance = nullptr;  // holds the picture resources and the icon
+    HINSTANCE instance = nullptr;                                   // holds the picture resources and the icon
     std::function<std::span<const uint8_t>(Picture)> pictureBytes;  // default: the instance's resources
     RichEditLibraryNames richEdit;
 };

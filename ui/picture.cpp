@@ -66,7 +66,8 @@ Pixels shrink(const Pixels& source, int width, int height) {
             const Span& column = columns[static_cast<size_t>(x)];
             double sum[3] = {0, 0, 0};
             for (size_t j = 0; j < row.weights.size(); ++j) {
-                const uint32_t* line = &source.data[static_cast<size_t>(row.first + static_cast<int>(j)) * source.width];
+                const uint32_t* line =
+                    &source.data[static_cast<size_t>(row.first + static_cast<int>(j)) * source.width];
                 for (size_t i = 0; i < column.weights.size(); ++i) {
                     const double w = row.weights[j] * column.weights[i];
                     const uint32_t p = line[column.first + static_cast<int>(i)];
@@ -76,8 +77,8 @@ Pixels shrink(const Pixels& source, int width, int height) {
                 }
             }
             auto channel = [](double v) { return static_cast<uint32_t>(std::clamp(std::lround(v), 0L, 255L)); };
-            target.data[static_cast<size_t>(y) * width + x] =
-                (channel(sum[0]) << 16) | (channel(sum[1]) << 8) | channel(sum[2]);
+            target.data[static_cast<size_t>(y) * width + x] = (channel(sum[0]) << 16) | (channel(sum[1]) << 8) |
+                                                              channel(sum[2]);
         }
     }
     return target;
@@ -85,7 +86,8 @@ Pixels shrink(const Pixels& source, int width, int height) {
 
 Pixels shrinkToFit(const Pixels& source, int width, int height) {
     if (source.width <= width && source.height <= height) return source;
-    const double scale = std::min(static_cast<double>(width) / source.width, static_cast<double>(height) / source.height);
+    const double scale = std::min(static_cast<double>(width) / source.width,
+                                  static_cast<double>(height) / source.height);
     return shrink(source, std::max(1, static_cast<int>(std::lround(source.width * scale))),
                   std::max(1, static_cast<int>(std::lround(source.height * scale))));
 }

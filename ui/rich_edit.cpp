@@ -5,10 +5,8 @@
 namespace rewardcfg::ui {
 
 std::optional<RichEditLibrary> loadRichEdit(const RichEditLibraryNames& names) {
-    if (ModuleHandle module{LoadLibraryW(names.version2)})
-        return RichEditLibrary{std::move(module), RICHEDIT_CLASSW};
-    if (ModuleHandle module{LoadLibraryW(names.version1)})
-        return RichEditLibrary{std::move(module), L"RICHEDIT"};
+    if (ModuleHandle module{LoadLibraryW(names.version2)}) return RichEditLibrary{std::move(module), RICHEDIT_CLASSW};
+    if (ModuleHandle module{LoadLibraryW(names.version1)}) return RichEditLibrary{std::move(module), L"RICHEDIT"};
     return std::nullopt;
 }
 

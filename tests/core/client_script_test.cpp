@@ -15,11 +15,10 @@ using testing::splitCrlf;
 using testing::workedExample;
 
 std::string rows(bool ownAmounts) {
-    const char* prefixes[] = {"    { 1, ", "    { 2, ", "    { 3, ", "    { 4, ", "    { 5, ",
-                              "    { 6, ", "    { 7, ", "    { 8, ", "    { 9, ", "    { 10,",
-                              "    { 11,", "    { 12,", "    { 13,", "    { 14,", "    { 15,",
-                              "    { 16,", "    { 17,", "    { 18,", "    { 19,", "    { 20,"};
-    const char* amounts[] = {"3", "10", "3", "4", "5", "6", "7", "8", "1", "5",
+    const char* prefixes[] = {"    { 1, ", "    { 2, ", "    { 3, ", "    { 4, ", "    { 5, ", "    { 6, ", "    { 7, ",
+                              "    { 8, ", "    { 9, ", "    { 10,", "    { 11,", "    { 12,", "    { 13,", "    { 14,",
+                              "    { 15,", "    { 16,", "    { 17,", "    { 18,", "    { 19,", "    { 20,"};
+    const char* amounts[] = {"3",  "10", "3",  "4",  "5",  "6",  "7",  "8",  "1",  "5",
                              "11", "12", "13", "14", "15", "16", "17", "18", "19", "1"};
     std::string text;
     for (int day = 1; day <= 20; ++day)
@@ -30,8 +29,8 @@ std::string rows(bool ownAmounts) {
 
 std::string expectedScript(bool ownAmounts) {
     return std::string(ClientHeaderTemplate) +
-           crlfLines({"", "Config = { StartDate = 20240701, EndDate = 20240720 }", "Reward = {"}) +
-           rows(ownAmounts) + std::string(ClientMainTemplate) + "\r\n";
+           crlfLines({"", "Config = { StartDate = 20240701, EndDate = 20240720 }", "Reward = {"}) + rows(ownAmounts) +
+           std::string(ClientMainTemplate) + "\r\n";
 }
 
 TEST(ComposeClientScript, WorkedExampleFullIsByteExact) {
@@ -57,8 +56,8 @@ TEST(ComposeClientScript, WorkedExampleFullIsByteExact) {
 }
 
 TEST(ComposeClientScript, WorkedExampleItemOnlyGivesEveryDayAmountOne) {
-    std::string text =
-        composeClientScript(workedExample(), Edition::ItemOnly, ClientHeaderTemplate, ClientMainTemplate);
+    std::string text = composeClientScript(workedExample(), Edition::ItemOnly, ClientHeaderTemplate,
+                                           ClientMainTemplate);
     EXPECT_EQ(text, expectedScript(false));
     auto lines = splitCrlf(text);
     EXPECT_EQ(lines[10], "    { 1, 501, 1 },");
@@ -80,8 +79,7 @@ TEST(ComposeClientScript, TextsPassThroughUntouched) {
 }
 
 TEST(ComposeClientScript, TemplatesAreUsedAsTheyStand) {
-    std::string noFinalLineEnd =
-        composeClientScript(workedExample(), Edition::Full, "-- one", ClientMainTemplate);
+    std::string noFinalLineEnd = composeClientScript(workedExample(), Edition::Full, "-- one", ClientMainTemplate);
     EXPECT_TRUE(noFinalLineEnd.starts_with("-- one\r\nConfig = { StartDate = 20240701"));
 
     std::string emptyMain = composeClientScript(workedExample(), Edition::Full, ClientHeaderTemplate, "");

@@ -27,8 +27,8 @@ std::string middleDays(bool withAmount) {
 
 TEST(ComposeServerFile, WorkedExampleFullIsByteExact) {
     std::string expected = std::string(ServerHeaderTemplate) +
-                           crlfLines({"", "Body:", "  - Start: 20240701", "    End: 20240720", "    Rewards:",
-                                      "      - Day: 1", "        ItemId: 501", "        Amount: 3",
+                           crlfLines({"", "Body:", "  - Start: 20240701", "    End: 20240720",
+                                      "    Rewards:", "      - Day: 1", "        ItemId: 501", "        Amount: 3",
                                       "      - Day: 2", "        ItemId: 502", "        Amount: 10"}) +
                            middleDays(true) +
                            crlfLines({"      - Day: 20", "        ItemId: 520", "        Amount: 1"});
@@ -44,8 +44,8 @@ TEST(ComposeServerFile, WorkedExampleItemOnlyHasNoAmountLines) {
     RewardSchedule schedule = workedExample();
     schedule.days[4].amount = "        Amount: 99";  // amounts never reach the file
     std::string expected = std::string(ServerHeaderTemplate) +
-                           crlfLines({"", "Body:", "  - Start: 20240701", "    End: 20240720", "    Rewards:",
-                                      "      - Day: 1", "        ItemId: 501", "      - Day: 2",
+                           crlfLines({"", "Body:", "  - Start: 20240701", "    End: 20240720",
+                                      "    Rewards:", "      - Day: 1", "        ItemId: 501", "      - Day: 2",
                                       "        ItemId: 502"}) +
                            middleDays(false) + crlfLines({"      - Day: 20", "        ItemId: 520"});
     std::string text = composeServerFile(schedule, Edition::ItemOnly, ServerHeaderTemplate);

@@ -24,32 +24,49 @@ void clearAmount(RewardSchedule& s, int day) { s.days[day - 1].amount.clear(); }
 const ValidationCase validationCases[] = {
     {"everything filled", [](RewardSchedule&) {}, "", ""},
     {"start state: no item ID typed",
-     [](RewardSchedule& s) { for (int d = 1; d <= DayCount; ++d) clearItem(s, d); },
+     [](RewardSchedule& s) {
+         for (int d = 1; d <= DayCount; ++d) clearItem(s, d);
+     },
      "day 1 seted,please!", "day 1 seted,please!"},
-    {"item ID of day 20", [](RewardSchedule& s) { clearItem(s, 20); },
-     "day 20 seted,please!", "day 20 seted,please!"},
-    {"amount of day 7", [](RewardSchedule& s) { clearAmount(s, 7); },
-     "day 7 seted count,please!", ""},
-    {"amount of day 20", [](RewardSchedule& s) { clearAmount(s, 20); },
-     "day 20 seted count,please!", ""},
+    {"item ID of day 20", [](RewardSchedule& s) { clearItem(s, 20); }, "day 20 seted,please!", "day 20 seted,please!"},
+    {"amount of day 7", [](RewardSchedule& s) { clearAmount(s, 7); }, "day 7 seted count,please!", ""},
+    {"amount of day 20", [](RewardSchedule& s) { clearAmount(s, 20); }, "day 20 seted count,please!", ""},
     {"item IDs before amounts: item 3, amount 1",
-     [](RewardSchedule& s) { clearItem(s, 3); clearAmount(s, 1); },
+     [](RewardSchedule& s) {
+         clearItem(s, 3);
+         clearAmount(s, 1);
+     },
      "day 3 seted,please!", "day 3 seted,please!"},
     {"not the Enter order: item 2, amount 1",
-     [](RewardSchedule& s) { clearItem(s, 2); clearAmount(s, 1); },
+     [](RewardSchedule& s) {
+         clearItem(s, 2);
+         clearAmount(s, 1);
+     },
      "day 2 seted,please!", "day 2 seted,please!"},
     {"lowest day wins among item IDs",
-     [](RewardSchedule& s) { clearItem(s, 17); clearItem(s, 4); },
+     [](RewardSchedule& s) {
+         clearItem(s, 17);
+         clearItem(s, 4);
+     },
      "day 4 seted,please!", "day 4 seted,please!"},
     {"amounts before dates",
-     [](RewardSchedule& s) { clearAmount(s, 12); s.startDate.clear(); },
+     [](RewardSchedule& s) {
+         clearAmount(s, 12);
+         s.startDate.clear();
+     },
      "day 12 seted count,please!", ""},
-    {"both dates empty", [](RewardSchedule& s) { s.startDate.clear(); s.endDate.clear(); },
+    {"both dates empty",
+     [](RewardSchedule& s) {
+         s.startDate.clear();
+         s.endDate.clear();
+     },
      "start time seted,please!", ""},
-    {"only the end date empty", [](RewardSchedule& s) { s.endDate.clear(); },
-     "end time seted,please!", ""},
+    {"only the end date empty", [](RewardSchedule& s) { s.endDate.clear(); }, "end time seted,please!", ""},
     {"ItemOnly never reads amounts",
-     [](RewardSchedule& s) { for (int d = 1; d <= DayCount; ++d) clearAmount(s, d); s.endDate.clear(); },
+     [](RewardSchedule& s) {
+         for (int d = 1; d <= DayCount; ++d) clearAmount(s, d);
+         s.endDate.clear();
+     },
      "day 1 seted count,please!", ""},
     {"only emptiness counts: blank, letters, 0, negative",
      [](RewardSchedule& s) {
@@ -80,13 +97,11 @@ TEST_P(ValidateScheduleTest, ReturnsMessageOfFirstFailedRule) {
     EXPECT_EQ(validateSchedule(schedule, Edition::ItemOnly), GetParam().itemOnlyMessage);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, ValidateScheduleTest, ::testing::ValuesIn(validationCases),
-                         [](const auto& info) {
-                             std::string name;
-                             for (char c : std::string(info.param.name))
-                                 name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Rules, ValidateScheduleTest, ::testing::ValuesIn(validationCases), [](const auto& info) {
+    std::string name;
+    for (char c : std::string(info.param.name)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+});
 
 // Each rule on its own: only day N's field empty gives day N's message.
 TEST(ValidateSchedule, EveryDayHasItsOwnMessages) {
@@ -97,8 +112,7 @@ TEST(ValidateSchedule, EveryDayHasItsOwnMessages) {
 
         schedule = filledSchedule();
         clearAmount(schedule, day);
-        EXPECT_EQ(validateSchedule(schedule, Edition::Full),
-                  "day " + std::to_string(day) + " seted count,please!");
+        EXPECT_EQ(validateSchedule(schedule, Edition::Full), "day " + std::to_string(day) + " seted count,please!");
     }
 }
 

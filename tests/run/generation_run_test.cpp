@@ -186,7 +186,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(GenerationRunWithUnwritableFiles, WritesTheOthersKeepsTheBlockedAndSaysWhich) {
     const UnwritableCase& c = GetParam();
-    for (const auto& [name, blocked] : {std::pair{ServerFile, c.serverBlocked}, std::pair{ClientFile, c.clientBlocked}}) {
+    for (const auto& [name, blocked] :
+         {std::pair{ServerFile, c.serverBlocked}, std::pair{ClientFile, c.clientBlocked}}) {
         if (!blocked) continue;
         std::filesystem::create_directory(name);
         writeBytes(std::filesystem::path(name) / "kept.txt", "kept");
@@ -196,8 +197,8 @@ TEST_P(GenerationRunWithUnwritableFiles, WritesTheOthersKeepsTheBlockedAndSaysWh
 
     ASSERT_TRUE(view.serverPreview && view.clientPreview);  // the previews are filled all the same
     EXPECT_EQ(view.messages, std::vector<std::string>{c.message});
-    for (const auto& [name, blocked, preview] :
-         {std::tuple{ServerFile, c.serverBlocked, view.serverPreview}, std::tuple{ClientFile, c.clientBlocked, view.clientPreview}}) {
+    for (const auto& [name, blocked, preview] : {std::tuple{ServerFile, c.serverBlocked, view.serverPreview},
+                                                 std::tuple{ClientFile, c.clientBlocked, view.clientPreview}}) {
         SCOPED_TRACE(name);
         if (blocked)
             EXPECT_EQ(fileBytes(std::filesystem::path(name) / "kept.txt"), "kept");
@@ -219,14 +220,14 @@ struct HolderCase {
 
 class GenerationRunWithServerFileHeld : public ScratchFolderTest, public ::testing::WithParamInterface<HolderCase> {};
 
-INSTANTIATE_TEST_SUITE_P(
-    Holders, GenerationRunWithServerFileHeld,
-    ::testing::Values(HolderCase{"ReaderDenyingWrites", GENERIC_READ, FILE_SHARE_READ, false},
-                      HolderCase{"ExclusiveWriter", GENERIC_READ | GENERIC_WRITE, 0, false},
-                      HolderCase{"EditorSharingReadAndWrite", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, true},
-                      HolderCase{"WriterSharingEverything", GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Holders, GenerationRunWithServerFileHeld,
+                         ::testing::Values(HolderCase{"ReaderDenyingWrites", GENERIC_READ, FILE_SHARE_READ, false},
+                                           HolderCase{"ExclusiveWriter", GENERIC_READ | GENERIC_WRITE, 0, false},
+                                           HolderCase{"EditorSharingReadAndWrite", GENERIC_READ,
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE, true},
+                                           HolderCase{"WriterSharingEverything", GENERIC_READ | GENERIC_WRITE,
+                                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(GenerationRunWithServerFileHeld, WritesInPlaceOnlyWhereTheHolderSharesWriting) {
     const HolderCase& c = GetParam();
