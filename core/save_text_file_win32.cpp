@@ -1,7 +1,6 @@
 #include "save_text_file.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
 #include <windows.h>
@@ -32,11 +31,13 @@ bool writeAll(HANDLE file, std::string_view text) {
 // A new file beside the target that is deleted again unless it was moved onto it.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::filesystem::path& target) {
-        const std::wstring stem = L"." + target.filename().wstring() + L"." + std::to_wstring(GetCurrentProcessId());
+    explicit TemporaryFile(const std::wstring& target) {
+        // Plain string work: std::filesystem would add half a megabyte to each program.
+        const size_t nameStart = target.find_last_of(L"\\/") + 1;  // 0 for a bare name
+        const std::wstring folder = target.substr(0, nameStart);
+        const std::wstring stem = L"." + target.substr(nameStart) + L"." + std::to_wstring(GetCurrentProcessId());
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::filesystem::path candidate = target;
-            candidate.replace_filename(stem + L"-" + std::to_wstring(attempt) + L".tmp");
+            std::wstring candidate = folder + stem + L"-" + std::to_wstring(attempt) + L".tmp";
             handle_ = ownFileHandle(
                 CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (handle_) {
@@ -56,7 +57,7 @@ public:
     HANDLE handle() const { return handle_.get(); }
 
     // ERROR_SUCCESS, or why the target could not be replaced.
-    DWORD moveOnto(const std::filesystem::path& target) {
+    DWORD moveOnto(const std::wstring& target) {
         if (!CloseHandle(handle_.release())) return GetLastError();
         if (!MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return GetLastError();
@@ -66,14 +67,14 @@ public:
 
 private:
     UniqueHandle handle_;
-    std::filesystem::path path_;  // empty unless this object created the file
+    std::wstring path_;  // empty unless this object created the file
 };
 
 // For a target that another program holds open: replacing it is refused, but
 // if that program shares writing, the file can still be rewritten in place.
 // The new bytes go over the old ones first and the old tail is cut after, so a
 // reader never sees the file empty.
-bool overwriteInPlace(const std::filesystem::path& target, std::string_view text) {
+bool overwriteInPlace(const std::wstring& target, std::string_view text) {
     const UniqueHandle file = ownFileHandle(CreateFileW(target.c_str(), GENERIC_WRITE,
                                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -83,7 +84,7 @@ bool overwriteInPlace(const std::filesystem::path& target, std::string_view text
 }  // namespace
 
 bool saveTextFile(std::string_view name, std::string_view text) {
-    const std::filesystem::path target(widen(name));
+    const std::wstring target = widen(name);
     TemporaryFile temporary(target);
     if (!temporary.handle()) return false;
     if (!writeAll(temporary.handle(), text) || !FlushFileBuffers(temporary.handle())) return false;

@@ -92,6 +92,11 @@ bool takesTabStop(ControlKind kind) {
     return kind == ControlKind::EditBox || kind == ControlKind::PushButton || kind == ControlKind::RichText;
 }
 
+// Controls whose keys or presses the window acts on; the rest keep the class's own procedure.
+bool hasOwnHandlers(ControlRole role) {
+    return role == ControlRole::Field || role == ControlRole::AuthorLink || role == ControlRole::SplashOverlay;
+}
+
 bool modifierHeld(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 void drawLabel(const DRAWITEMSTRUCT& item) {
@@ -178,7 +183,8 @@ bool MainWindow::createControls(const WindowSources& sources) {
             const UINT setImage = spec.kind == ControlKind::PushButton ? BM_SETIMAGE : STM_SETIMAGE;
             SendMessageW(control, setImage, IMAGE_BITMAP, reinterpret_cast<LPARAM>(owner->get()));
         }
-        SetWindowSubclass(control, &MainWindow::controlProc, row, reinterpret_cast<DWORD_PTR>(this));
+        if (hasOwnHandlers(spec.role))
+            SetWindowSubclass(control, &MainWindow::controlProc, row, reinterpret_cast<DWORD_PTR>(this));
     }
 
     for (auto row = table.rbegin(); row != table.rend(); ++row)
@@ -237,7 +243,6 @@ void MainWindow::show() {
     endLoopOnDestroy_ = true;
     ShowWindow(window_, SW_SHOWNORMAL);
     SetForegroundWindow(window_);
-    UpdateWindow(window_);
     focusFirstControl();
 }
 
