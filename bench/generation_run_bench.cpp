@@ -22,7 +22,8 @@ using Clock = std::chrono::steady_clock;
 class CurrentScratchFolder {
 public:
     CurrentScratchFolder() : previous_(std::filesystem::current_path()) {
-        for (int n = 0; !std::filesystem::create_directory(folder_ = base() / std::to_string(n)); ++n) {}
+        for (int n = 0; !std::filesystem::create_directory(folder_ = base() / std::to_string(n)); ++n) {
+        }
         std::filesystem::current_path(folder_);
     }
     ~CurrentScratchFolder() {

@@ -45,7 +45,7 @@ const EnterStep enterSteps[] = {
     {L"item_co_20", "开始时间", nullptr},
     {L"开始时间", "结束时间", "结束时间"},
     {L"结束时间", "结束时间", "结束时间"},  // the chain ends here
-    {L"按钮1", "按钮1", "按钮1"},        // not in the chain
+    {L"按钮1", "按钮1", "按钮1"},           // not in the chain
 };
 
 TEST_P(FieldBehaviour, EnterMovesAlongTheChain) {

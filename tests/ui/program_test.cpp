@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "client_script.h"
 #include "author_link.h"
+#include "client_script.h"
 #include "control_table.h"
 #include "default_templates.h"
 #include "server_file.h"
@@ -69,8 +69,8 @@ HWND waitForWindow(DWORD process, const wchar_t* className, int timeoutMs = 1000
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("rewardcfg-program-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                               std::to_string(++counter_));
+        folder_ = fs::temp_directory_path() /
+                  ("rewardcfg-program-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter_));
         fs::create_directories(folder_ / "elsewhere");
     }
 
@@ -93,8 +93,8 @@ protected:
         const std::wstring elsewhere = (folder_ / "elsewhere").wstring();
         STARTUPINFOW startup{sizeof startup};
         PROCESS_INFORMATION started{};
-        ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   elsewhere.c_str(), &startup, &started));
+        ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, elsewhere.c_str(),
+                                   &startup, &started));
         process_ = KernelHandle(started.hProcess);
         KernelHandle thread(started.hThread);
         processId_ = started.dwProcessId;

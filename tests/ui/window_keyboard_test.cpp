@@ -14,11 +14,11 @@ using testing::WindowTest;
 
 // The Tab order of the full window from item_id_19, as laid down for users.
 std::vector<std::string> fullTabOrder(bool withOverlayButton) {
-    std::vector<std::string> order = {
-        "item_id_19", "item_id_18", "item_id_17", "item_id_14", "item_id_16", "item_id_12", "item_id_11",
-        "item_id_10", "item_id_9",  "item_id_8",  "item_id_20", "item_id_15", "item_id_7",  "item_id_6",
-        "item_id_5",  "item_id_13", "item_id_4",  "item_id_3",  "item_id_2",  "item_id_1",  "按钮1",
-        "ServerPreview", "开始时间", "结束时间", "ClientPreview"};
+    std::vector<std::string> order = {"item_id_19", "item_id_18",    "item_id_17", "item_id_14", "item_id_16",
+                                      "item_id_12", "item_id_11",    "item_id_10", "item_id_9",  "item_id_8",
+                                      "item_id_20", "item_id_15",    "item_id_7",  "item_id_6",  "item_id_5",
+                                      "item_id_13", "item_id_4",     "item_id_3",  "item_id_2",  "item_id_1",
+                                      "按钮1",      "ServerPreview", "开始时间",   "结束时间",   "ClientPreview"};
     if (withOverlayButton) order.push_back("按钮2");
     for (int day = 20; day >= 1; --day) order.push_back("item_co_" + std::to_string(day));
     return order;
@@ -65,9 +65,9 @@ TEST_P(WindowKeyboard, TabWalksTheWholeOrderAndWraps) {
 }
 
 TEST_P(WindowKeyboard, ShiftTabGoesBackwards) {
-    const std::vector<std::string> expected =
-        edition() == Edition::Full ? std::vector<std::string>{"item_co_1", "item_co_2"}
-                                   : std::vector<std::string>{"按钮2", "ClientPreview"};
+    const std::vector<std::string> expected = edition() == Edition::Full
+                                                  ? std::vector<std::string>{"item_co_1", "item_co_2"}
+                                                  : std::vector<std::string>{"按钮2", "ClientPreview"};
     EXPECT_EQ(walk(2, true), expected);
 }
 
@@ -116,7 +116,7 @@ TEST_P(WindowKeyboard, EnterDoesNotPressStart) {
     sendKey(VK_RETURN);
     pump(100);
     EXPECT_TRUE(watcher.seen().empty());  // a run would have said "day 1 seted,please!"
-    sendKey(VK_SPACE);                     // the button's own key still presses it
+    sendKey(VK_SPACE);                    // the button's own key still presses it
     pump(200);
     EXPECT_EQ(watcher.seen().size(), 1u);
 }
@@ -139,9 +139,7 @@ TEST_P(EscapeCloses, FromAnyControl) {
     auto window = ui::MainWindow::create(GetParam().edition, {.instance = GetModuleHandleW(nullptr)});
     ASSERT_TRUE(window);
     window->show();
-    auto pump = [&](int ms) {
-        testing::pumpMessages([&](const MSG& m) { return window->handleKeyboard(m); }, ms);
-    };
+    auto pump = [&](int ms) { testing::pumpMessages([&](const MSG& m) { return window->handleKeyboard(m); }, ms); };
     pump(50);
     SendMessageW(window->control(ui::OverlayButtonName), BM_CLICK, 0, 0);
     SetFocus(window->control(GetParam().focused));
@@ -155,14 +153,12 @@ TEST_P(EscapeCloses, FromAnyControl) {
     EXPECT_FALSE(IsWindow(frame));
 }
 
-INSTANTIATE_TEST_SUITE_P(Controls, EscapeCloses,
-                         ::testing::Values(EscapeCase{Edition::Full, L"item_id_3"},
-                                           EscapeCase{Edition::Full, L"ServerPreview"},
-                                           EscapeCase{Edition::Full, L"开始时间"},
-                                           EscapeCase{Edition::Full, L"item_co_9"},
-                                           EscapeCase{Edition::ItemOnly, L"ClientPreview"},
-                                           EscapeCase{Edition::ItemOnly, L"结束时间"},
-                                           EscapeCase{Edition::ItemOnly, L"按钮1"}));
+INSTANTIATE_TEST_SUITE_P(
+    Controls, EscapeCloses,
+    ::testing::Values(EscapeCase{Edition::Full, L"item_id_3"}, EscapeCase{Edition::Full, L"ServerPreview"},
+                      EscapeCase{Edition::Full, L"开始时间"}, EscapeCase{Edition::Full, L"item_co_9"},
+                      EscapeCase{Edition::ItemOnly, L"ClientPreview"}, EscapeCase{Edition::ItemOnly, L"结束时间"},
+                      EscapeCase{Edition::ItemOnly, L"按钮1"}));
 
 REWARDCFG_FOR_BOTH_EDITIONS(WindowKeyboard);
 

@@ -67,7 +67,8 @@ TEST_P(WindowLayout, FrameIsFixedCentredAndTitled) {
     HWND frame = window().handle();
     wchar_t title[128] = {};
     GetWindowTextW(frame, title, 128);
-    EXPECT_STREQ(title, edition() == Edition::Full ? L"Tool: Attendance (Free)  V2.0" : L"Tool: Attendance (Free)  V1.0");
+    EXPECT_STREQ(title,
+                 edition() == Edition::Full ? L"Tool: Attendance (Free)  V2.0" : L"Tool: Attendance (Free)  V1.0");
 
     RECT outer;
     GetWindowRect(frame, &outer);
@@ -110,9 +111,15 @@ TEST_P(WindowLayout, ControlsSitWhereTheTableSays) {
 
 TEST_P(WindowLayout, ControlsAreTheSystemsStandardClasses) {
     const std::map<std::wstring, std::wstring> classes = {
-        {L"item_id_7", L"Edit"},      {L"开始时间", L"Edit"},          {L"day_label_7", L"Static"},
-        {L"按钮1", L"Button"},         {L"按钮2", L"Button"},            {L"SplashOverlay", L"Static"},
-        {L"AuthorLink", L"Static"},   {L"ServerPreview", L"RichEdit20W"}, {L"ClientMainTemplate", L"RichEdit20W"},
+        {L"item_id_7", L"Edit"},
+        {L"开始时间", L"Edit"},
+        {L"day_label_7", L"Static"},
+        {L"按钮1", L"Button"},
+        {L"按钮2", L"Button"},
+        {L"SplashOverlay", L"Static"},
+        {L"AuthorLink", L"Static"},
+        {L"ServerPreview", L"RichEdit20W"},
+        {L"ClientMainTemplate", L"RichEdit20W"},
     };
     for (const auto& [name, expected] : classes) {
         wchar_t className[64] = {};
@@ -157,8 +164,8 @@ TEST_P(WindowLayout, StartTexts) {
 }
 
 TEST_P(WindowLayout, TemplatesAreHiddenAndReadBackExactly) {
-    for (auto box : {TemplateBox::ServerHeaderTemplate, TemplateBox::ClientHeaderTemplate,
-                     TemplateBox::ClientMainTemplate})
+    for (auto box :
+         {TemplateBox::ServerHeaderTemplate, TemplateBox::ClientHeaderTemplate, TemplateBox::ClientMainTemplate})
         EXPECT_FALSE(IsWindowVisible(control(ui::templateName(box))));
     EXPECT_EQ(window().templateText(TemplateBox::ServerHeaderTemplate), ServerHeaderTemplate);
     EXPECT_EQ(window().templateText(TemplateBox::ClientHeaderTemplate), ClientHeaderTemplate);

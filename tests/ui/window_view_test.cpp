@@ -3,11 +3,11 @@
 #include <fstream>
 #include <sstream>
 
+#include "ansi_text.h"
 #include "client_script.h"
 #include "default_templates.h"
-#include "server_file.h"
-#include "ansi_text.h"
 #include "rich_edit.h"
+#include "server_file.h"
 #include "support/message_box_watcher.h"
 #include "support/window_fixture.h"
 
@@ -122,8 +122,8 @@ TEST_P(WindowAsView, StartClickedWithFieldsFilledShowsAndWritesBothTexts) {
     pump(200);
     EXPECT_TRUE(watcher.seen().empty());
     const std::string server = composeServerFile(filledSchedule(), edition(), ServerHeaderTemplate);
-    const std::string client =
-        composeClientScript(filledSchedule(), edition(), ClientHeaderTemplate, ClientMainTemplate);
+    const std::string client = composeClientScript(filledSchedule(), edition(), ClientHeaderTemplate,
+                                                   ClientMainTemplate);
     EXPECT_EQ(fileBytes("attendance.yml"), server);
     EXPECT_EQ(fileBytes("CheckAttendance.lua"), client);
     EXPECT_EQ(ui::richText(control(L"ServerPreview")), ui::ansiToWide(server));

@@ -86,7 +86,8 @@ inline void sendMouse(POINT screen, MouseButton button = MouseButton::Left, Mous
 inline POINT screenPointOf(HWND window, int dx = -1, int dy = -1) {
     RECT rect;
     GetWindowRect(window, &rect);
-    return {dx < 0 ? (rect.left + rect.right) / 2 : rect.left + dx, dy < 0 ? (rect.top + rect.bottom) / 2 : rect.top + dy};
+    return {dx < 0 ? (rect.left + rect.right) / 2 : rect.left + dx,
+            dy < 0 ? (rect.top + rect.bottom) / 2 : rect.top + dy};
 }
 
 }  // namespace rewardcfg::testing

@@ -24,8 +24,7 @@ struct SeenMessageBox {
 // holds the thread that shows it.
 class MessageBoxWatcher {
 public:
-    explicit MessageBoxWatcher(HWND watchedWindow = nullptr)
-        : watched_(watchedWindow), thread_([this] { watch(); }) {}
+    explicit MessageBoxWatcher(HWND watchedWindow = nullptr) : watched_(watchedWindow), thread_([this] { watch(); }) {}
     ~MessageBoxWatcher() {
         stop_ = true;
         thread_.join();

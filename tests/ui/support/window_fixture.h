@@ -77,9 +77,9 @@ protected:
     // Control names in UTF-8, for readable failure messages.
     static std::string narrow(std::wstring_view text) {
         std::string bytes(text.size() * 4, '\0');
-        bytes.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                             bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                                             nullptr)));
+        bytes.resize(
+            static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                    bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
         return bytes;
     }
 
@@ -87,11 +87,9 @@ private:
     std::unique_ptr<ui::MainWindow> window_;
 };
 
-inline std::string editionParamName(const ::testing::TestParamInfo<Edition>& info) {
-    return editionName(info.param);
-}
+inline std::string editionParamName(const ::testing::TestParamInfo<Edition>& info) { return editionName(info.param); }
 
-#define REWARDCFG_FOR_BOTH_EDITIONS(Suite)                                                            \
+#define REWARDCFG_FOR_BOTH_EDITIONS(Suite)                                                         \
     INSTANTIATE_TEST_SUITE_P(Editions, Suite, ::testing::Values(Edition::Full, Edition::ItemOnly), \
                              ::rewardcfg::testing::editionParamName)
 
