@@ -23,3 +23,6 @@ ctest --preset windows
 
 echo "== reproducible programs"
 scripts/check-reproducible.sh
+
+echo "== static checks"
+scripts/check-style.sh
