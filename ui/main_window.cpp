@@ -150,10 +150,9 @@ bool MainWindow::build(const WindowSources& sources) {
 
 bool MainWindow::createControls(const WindowSources& sources) {
     const COLORREF buttonFace = GetSysColor(COLOR_BTNFACE);
-    auto loadPicture = [&](Picture picture) -> std::optional<Pixels> {
-        auto bytes = sources.pictureBytes ? sources.pictureBytes(picture)
-                                          : resourceBytes(sources.instance, pictureResource(picture));
-        return decodePng(bytes, buttonFace);
+    auto pictureBytes = [&](Picture picture) {
+        return sources.pictureBytes ? sources.pictureBytes(picture)
+                                    : resourceBytes(sources.instance, pictureResource(picture));
     };
 
     const auto& table = controlTable(edition_);
@@ -166,22 +165,26 @@ bool MainWindow::createControls(const WindowSources& sources) {
         controls_.emplace(spec.name, control);
         if (spec.role == ControlRole::SplashOverlay) overlay = control;
 
-        if (spec.picture != Picture::None) {
-            auto pixels = loadPicture(spec.picture);
-            if (!pixels) return false;
-            BitmapHandle* owner = nullptr;
-            if (spec.picture == Picture::Splash) {
-                owner = &splashBitmap_;  // centred by the control at natural size
-            } else if (spec.picture == Picture::StartButton) {
-                owner = &startBitmap_;  // centred by the button, cut at its edges
-            } else {
-                owner = &authorCardBitmap_;
-                *pixels = centredOn(shrinkToFit(*pixels, spec.width, spec.height), spec.width, spec.height, buttonFace);
+        switch (spec.picture) {
+            case Picture::Splash:  // painted by the overlay itself, centred at natural size
+                splashBitmap_ = decodePngBitmap(pictureBytes(spec.picture), buttonFace);
+                if (!splashBitmap_) return false;
+                break;
+            case Picture::StartButton:  // centred by the button, cut at its edges
+                startBitmap_ = decodePngBitmap(pictureBytes(spec.picture), buttonFace);
+                if (!startBitmap_) return false;
+                SendMessageW(control, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(startBitmap_.get()));
+                break;
+            case Picture::AuthorCard: {  // shrunk uniformly to fit, centred on button face
+                auto card = decodePng(pictureBytes(spec.picture), buttonFace);
+                if (!card) return false;
+                authorCardBitmap_ = makeBitmap(
+                    centredOn(shrinkToFit(*card, spec.width, spec.height), spec.width, spec.height, buttonFace));
+                if (!authorCardBitmap_) return false;
+                SendMessageW(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(authorCardBitmap_.get()));
+                break;
             }
-            *owner = makeBitmap(*pixels);
-            if (!*owner) return false;
-            const UINT setImage = spec.kind == ControlKind::PushButton ? BM_SETIMAGE : STM_SETIMAGE;
-            SendMessageW(control, setImage, IMAGE_BITMAP, reinterpret_cast<LPARAM>(owner->get()));
+            case Picture::None: break;
         }
         if (hasOwnHandlers(spec.role))
             SetWindowSubclass(control, &MainWindow::controlProc, row, reinterpret_cast<DWORD_PTR>(this));
@@ -288,6 +291,25 @@ bool MainWindow::handleKeyboard(const MSG& message) {
     return false;
 }
 
+// The splash at its natural size, centred in the overlay on button face. Drawn
+// here rather than handed to the static control, which would copy it first.
+void MainWindow::paintSplash(HWND overlay) {
+    PAINTSTRUCT paint;
+    HDC target = BeginPaint(overlay, &paint);
+    RECT area;
+    GetClientRect(overlay, &area);
+    FillRect(target, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+    BITMAP size{};
+    GetObjectW(splashBitmap_.get(), sizeof size, &size);
+    HDC source = CreateCompatibleDC(target);
+    HGDIOBJ previous = SelectObject(source, splashBitmap_.get());
+    BitBlt(target, (area.right - size.bmWidth) / 2, (area.bottom - size.bmHeight) / 2, size.bmWidth, size.bmHeight,
+           source, 0, 0, SRCCOPY);
+    SelectObject(source, previous);
+    DeleteDC(source);
+    EndPaint(overlay, &paint);
+}
+
 void MainWindow::dismissSplashOverlay() {
     HWND overlay = control(SplashOverlayName), button = control(OverlayButtonName);
     ShowWindow(overlay, SW_HIDE);
@@ -369,6 +391,12 @@ LRESULT MainWindow::onControlMessage(HWND control, const ControlSpec& spec, UINT
             if (spec.role == ControlRole::Field && clearsOnPress(spec.name)) SetWindowTextW(control, L"");
             if (spec.role == ControlRole::AuthorLink) openAuthorPage();
             break;  // the press goes on: focus and caret as usual
+        case WM_PAINT:
+            if (spec.role == ControlRole::SplashOverlay) {
+                paintSplash(control);
+                return 0;
+            }
+            break;
         case WM_COMMAND:
             // 按钮2 lives inside the overlay; its clicks belong to the window.
             if (spec.role == ControlRole::SplashOverlay) return SendMessageW(window_, message, wParam, lParam);

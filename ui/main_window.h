@@ -56,6 +56,7 @@ private:
     void focusFirstControl();
     void moveFocus(bool backwards);
     void dismissSplashOverlay();
+    void paintSplash(HWND overlay);
 
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onControlMessage(HWND control, const ControlSpec& spec, UINT message, WPARAM wParam, LPARAM lParam);

@@ -34,26 +34,68 @@ std::vector<Span> coverage(int sourceSize, int targetSize) {
     return spans;
 }
 
+// Finishes reading `image` into `target` (width × height pixels) and blends
+// every pixel over `background` in place, leaving 0x00RRGGBB.
+bool finishDecode(png_image& image, uint32_t* target, COLORREF background) {
+    image.format = PNG_FORMAT_BGRA;
+    if (!png_image_finish_read(&image, nullptr, target, 0, nullptr)) {
+        png_image_free(&image);
+        return false;
+    }
+    const uint8_t br = GetRValue(background), bg = GetGValue(background), bb = GetBValue(background);
+    auto* bytes = reinterpret_cast<uint8_t*>(target);
+    const size_t count = static_cast<size_t>(image.width) * image.height;
+    for (size_t i = 0; i < count; ++i) {
+        const uint8_t* p = &bytes[i * 4];
+        const uint8_t alpha = p[3];
+        target[i] = alpha == 255
+                        ? (static_cast<uint32_t>(p[2]) << 16) | (p[1] << 8) | p[0]
+                        : (blend(p[2], br, alpha) << 16) | (blend(p[1], bg, alpha) << 8) | blend(p[0], bb, alpha);
+    }
+    return true;
+}
+
+bool beginDecode(png_image& image, std::span<const uint8_t> bytes) {
+    image = {};
+    image.version = PNG_IMAGE_VERSION;
+    return png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()) != 0;
+}
+
+BITMAPINFO topDownInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 }  // namespace
 
 std::optional<Pixels> decodePng(std::span<const uint8_t> bytes, COLORREF background) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) return std::nullopt;
-    image.format = PNG_FORMAT_BGRA;
-    std::vector<uint8_t> bgra(PNG_IMAGE_SIZE(image));
-    if (!png_image_finish_read(&image, nullptr, bgra.data(), 0, nullptr)) {
-        png_image_free(&image);
-        return std::nullopt;
-    }
+    png_image image;
+    if (!beginDecode(image, bytes)) return std::nullopt;
     Pixels pixels{static_cast<int>(image.width), static_cast<int>(image.height), {}};
     pixels.data.resize(static_cast<size_t>(pixels.width) * pixels.height);
-    const uint8_t bb = GetBValue(background), bg = GetGValue(background), br = GetRValue(background);
-    for (size_t i = 0; i < pixels.data.size(); ++i) {
-        const uint8_t* p = &bgra[i * 4];
-        pixels.data[i] = (blend(p[2], br, p[3]) << 16) | (blend(p[1], bg, p[3]) << 8) | blend(p[0], bb, p[3]);
-    }
+    if (!finishDecode(image, pixels.data.data(), background)) return std::nullopt;
     return pixels;
+}
+
+BitmapHandle decodePngBitmap(std::span<const uint8_t> bytes, COLORREF background) {
+    png_image image;
+    if (!beginDecode(image, bytes)) return nullptr;
+    const BITMAPINFO info = topDownInfo(static_cast<int>(image.width), static_cast<int>(image.height));
+    void* bits = nullptr;
+    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || !bits) {
+        png_image_free(&image);
+        return nullptr;
+    }
+    // Straight into the bitmap's own memory: no copy of a picture this large.
+    if (!finishDecode(image, static_cast<uint32_t*>(bits), background)) return nullptr;
+    return bitmap;
 }
 
 Pixels shrink(const Pixels& source, int width, int height) {
@@ -103,13 +145,7 @@ Pixels centredOn(const Pixels& picture, int width, int height, COLORREF backgrou
 }
 
 BitmapHandle makeBitmap(const Pixels& pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = pixels.width;
-    info.bmiHeader.biHeight = -pixels.height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = topDownInfo(pixels.width, pixels.height);
     void* bits = nullptr;
     BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (bitmap && bits) std::copy(pixels.data.begin(), pixels.data.end(), static_cast<uint32_t*>(bits));

@@ -21,6 +21,9 @@ struct Pixels {
 // Decodes a PNG held in memory; transparent parts are blended over `background`.
 std::optional<Pixels> decodePng(std::span<const uint8_t> bytes, COLORREF background);
 
+// The same, decoded straight into a new 32-bit bitmap; empty when it fails.
+BitmapHandle decodePngBitmap(std::span<const uint8_t> bytes, COLORREF background);
+
 // Shrinks by area averaging, so every source pixel counts by its covered share.
 Pixels shrink(const Pixels& source, int width, int height);
 
