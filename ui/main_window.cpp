@@ -316,6 +316,10 @@ void MainWindow::dismissSplashOverlay() {
     EnableWindow(overlay, FALSE);
     ShowWindow(button, SW_HIDE);
     EnableWindow(button, FALSE);
+    // The click gave the button the focus and the button is gone: without this
+    // the next keys the user types would be lost.
+    HWND focus = GetFocus();
+    if (!focus || !IsWindowVisible(focus) || !IsWindowEnabled(focus)) focusFirstControl();
 }
 
 std::string MainWindow::fieldText(InputField field) { return wideToAnsi(windowText(control(fieldName(field)))); }

@@ -132,6 +132,8 @@ TEST_P(FieldBehaviour, OverlayButtonHidesAndDisablesForGood) {
     }
     for (const wchar_t* name : {L"item_id_1", L"按钮1", L"ServerPreview", L"ClientPreview", L"AuthorLink"})
         EXPECT_TRUE(IsWindowVisible(control(name))) << narrow(name);
+    // The pressed button took the focus and is gone; keys must still reach a field.
+    EXPECT_EQ(focusName(), "item_id_19");
     // Activating the window again brings nothing back.
     SendMessageW(window().handle(), WM_ACTIVATE, WA_INACTIVE, 0);
     SendMessageW(window().handle(), WM_ACTIVATE, WA_ACTIVE, 0);
