@@ -12,37 +12,12 @@
 #include "bench_schedules.h"
 #include "default_templates.h"
 #include "generation_run.h"
+#include "support/scratch_folder.h"
 
 namespace rewardcfg::bench {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-// An empty folder that is the current directory while the benchmark runs.
-class CurrentScratchFolder {
-public:
-    CurrentScratchFolder() : previous_(std::filesystem::current_path()) {
-        for (int n = 0; !std::filesystem::create_directory(folder_ = base() / std::to_string(n)); ++n) {
-        }
-        std::filesystem::current_path(folder_);
-    }
-    ~CurrentScratchFolder() {
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    CurrentScratchFolder(const CurrentScratchFolder&) = delete;
-    CurrentScratchFolder& operator=(const CurrentScratchFolder&) = delete;
-
-private:
-    static std::filesystem::path base() {
-        auto path = std::filesystem::temp_directory_path() / "rewardcfg-bench";
-        std::filesystem::create_directories(path);
-        return path;
-    }
-    std::filesystem::path previous_;
-    std::filesystem::path folder_;
-};
 
 // Fields from a schedule; notes when the client preview is set.
 class TimingView : public GenerationView {
@@ -84,7 +59,7 @@ private:
 using Micros = std::chrono::duration<double, std::micro>;
 
 void wholeRun(benchmark::State& state, const RewardSchedule& schedule) {
-    CurrentScratchFolder folder;
+    testing::CurrentScratchFolder folder("bench");
     double composeMicros = 0;
     double saveMicros = 0;
     size_t bytes = 0;
@@ -109,7 +84,7 @@ void wholeRun(benchmark::State& state, const RewardSchedule& schedule) {
 
 // The same two texts written straight over the two files.
 void plainWrite(benchmark::State& state, const RewardSchedule& schedule) {
-    CurrentScratchFolder folder;
+    testing::CurrentScratchFolder folder("bench");
     struct CapturingView : TimingView {
         using TimingView::TimingView;
         void setPreviewText(PreviewBox box, std::string_view text) override {
