@@ -15,6 +15,7 @@
 #include "default_templates.h"
 #include "server_file.h"
 #include "support/input.h"
+#include "support/scratch_folder.h"
 #include "win32_handles.h"
 
 namespace rewardcfg {
@@ -68,19 +69,13 @@ HWND waitForWindow(DWORD process, const wchar_t* className, int timeoutMs = 1000
 // current directory.
 class ProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("rewardcfg-program-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter_));
-        fs::create_directories(folder_ / "elsewhere");
-    }
+    void SetUp() override { fs::create_directory(folder_ / "elsewhere"); }
 
     void TearDown() override {
         if (process_) {
             TerminateProcess(process_.get(), 99);
             WaitForSingleObject(process_.get(), 5000);
         }
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
     }
 
     fs::path install(const fs::path& program, const wchar_t* asName) {
@@ -145,12 +140,10 @@ protected:
         return lines;
     }
 
-    fs::path folder_;
+    testing::ScratchFolder scratch_{"program"};
+    const fs::path folder_ = scratch_.path();
     KernelHandle process_;
     DWORD processId_ = 0;
-
-private:
-    static inline int counter_ = 0;
 };
 
 struct ProgramCase {

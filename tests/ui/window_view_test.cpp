@@ -1,6 +1,7 @@
 // The window as the generation run's view, and START pressed with the mouse.
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "ansi_text.h"
@@ -9,6 +10,7 @@
 #include "rich_edit.h"
 #include "server_file.h"
 #include "support/message_box_watcher.h"
+#include "support/scratch_folder.h"
 #include "support/window_fixture.h"
 
 namespace rewardcfg {
@@ -29,16 +31,10 @@ class WindowAsView : public WindowTest {
 protected:
     void SetUp() override {
         WindowTest::SetUp();
-        previous_ = std::filesystem::current_path();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("rewardcfg-window-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter_));
-        std::filesystem::create_directories(folder_);
-        std::filesystem::current_path(folder_);
+        folder_.emplace("window");
     }
     void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        folder_.reset();
         WindowTest::TearDown();
     }
 
@@ -60,11 +56,8 @@ protected:
         return schedule;
     }
 
-    std::filesystem::path folder_;
-
 private:
-    std::filesystem::path previous_;
-    static inline int counter_ = 0;
+    std::optional<testing::CurrentScratchFolder> folder_;
 };
 
 TEST_P(WindowAsView, FieldTextGivesAnsiBytes) {
