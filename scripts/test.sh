@@ -21,6 +21,9 @@ source scripts/lib/wine-session.sh
 start_wine_session
 ctest --preset windows
 
+echo "== release package"
+cmake --build --preset windows --target release
+
 echo "== reproducible programs"
 scripts/check-reproducible.sh
 
