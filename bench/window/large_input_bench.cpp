@@ -7,7 +7,8 @@
 // (default 2), the STARTs after the first. Each START is timed until the
 // window has repainted. Under Wine the time grows with the square of the field
 // size (its rich edit rewraps whole paragraphs), so 1048576, the goal's size,
-// runs for hours there.
+// runs for hours there; --no-previews leaves the two preview boxes out of
+// every run (otherwise the same run through the same window) to time the rest.
 #include <windows.h>
 
 #include <algorithm>
@@ -50,7 +51,7 @@ void handlePendingMessages() {
 // Passes every call on to the window and notes when the run moves on to its next step.
 class SteppingView : public GenerationView {
 public:
-    explicit SteppingView(GenerationView& window) : window_(window) {}
+    SteppingView(GenerationView& window, bool setsPreviews) : window_(window), setsPreviews_(setsPreviews) {}
 
     std::string fieldText(InputField field) override { return window_.fieldText(field); }
     std::string templateText(TemplateBox box) override {
@@ -59,7 +60,7 @@ public:
     }
     void setPreviewText(PreviewBox box, std::string_view text) override {
         if (composed_ == Clock::time_point{}) composed_ = Clock::now();
-        window_.setPreviewText(box, text);
+        if (setsPreviews_) window_.setPreviewText(box, text);
         shown_ = Clock::now();
     }
     void showMessage(std::string_view text) override {
@@ -78,6 +79,7 @@ public:
 
 private:
     GenerationView& window_;
+    bool setsPreviews_;
     Clock::time_point fieldsRead_, composed_, shown_;
 };
 
@@ -108,7 +110,7 @@ private:
     std::vector<std::string> templates_;
 };
 
-int benchFieldSize(size_t fieldBytes, int runs) {
+int benchFieldSize(size_t fieldBytes, int runs, bool setsPreviews) {
     testing::CurrentScratchFolder folder("window-bench");
     auto window = ui::MainWindow::create(Edition::Full, {.instance = GetModuleHandleW(nullptr)});
     if (!window) {
@@ -134,14 +136,19 @@ int benchFieldSize(size_t fieldBytes, int runs) {
     for (int run = 0; run <= runs; ++run) {
         // The whole START as a click gives it, until the window has repainted.
         const Clock::time_point start = Clock::now();
-        SendMessageW(window->control(ui::StartButtonName), BM_CLICK, 0, 0);
+        if (setsPreviews) {
+            SendMessageW(window->control(ui::StartButtonName), BM_CLICK, 0, 0);
+        } else {
+            SteppingView withoutPreviews(*window, false);
+            GenerationRun().run(Edition::Full, withoutPreviews);
+        }
         RedrawWindow(window->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         starts.push_back(millisBetween(start, Clock::now()));
         handlePendingMessages();
     }
 
     // One more run, its steps timed where it reaches the window.
-    SteppingView stepping(*window);
+    SteppingView stepping(*window, setsPreviews);
     Clock::time_point start = Clock::now();
     GenerationRun().run(Edition::Full, stepping);
     const auto steps = stepping.steps(start, Clock::now());
@@ -174,9 +181,12 @@ int benchFieldSize(size_t fieldBytes, int runs) {
 int main(int argc, char** argv) {
     std::vector<size_t> sizes;
     int runs = 2;
+    bool setsPreviews = true;
     for (int i = 1; i < argc; ++i) {
         if (std::string(argv[i]) == "--runs" && i + 1 < argc)
             runs = std::max(1, std::atoi(argv[++i]));
+        else if (std::string(argv[i]) == "--no-previews")
+            setsPreviews = false;
         else
             sizes.push_back(std::strtoull(argv[i], nullptr, 10));
     }
@@ -185,8 +195,8 @@ int main(int argc, char** argv) {
     std::printf(
         "START in the Full window, 42 fields pasted full; ms; goal: 1 MiB fields under 1000\n"
         "1st START: into empty previews; START: median of %d more, over the previews' earlier texts, and\n"
-        "the steps of one such run; no window: the same run on a window-less view\n",
-        runs);
+        "the steps of one such run; no window: the same run on a window-less view\n%s",
+        runs, setsPreviews ? "" : "NO PREVIEWS: every run leaves the two preview boxes out\n");
     std::printf("%10s %11s %9s %9s %9s %7s %8s %8s %6s %11s\n", "field B", "shown chars", "paste 42", "1st START",
                 "START", "read", "compose", "previews", "save", "no window");
     for (size_t size : sizes) {
@@ -194,7 +204,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "a field size needs at least 8 bytes\n");
             return 2;
         }
-        if (int failed = rewardcfg::bench::benchFieldSize(size, runs)) return failed;
+        if (int failed = rewardcfg::bench::benchFieldSize(size, runs, setsPreviews)) return failed;
     }
     return 0;
 }
