@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -225,7 +226,8 @@ TEST_F(ProgramTest, StartupFailureShowsAnErrorAndEndsWithMinusOne) {
         EXPECT_EQ(topWindowOf(processId_, L"RewardCfgMainWindow"), nullptr);  // nothing of the window shown
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         EXPECT_EQ(waitForExit(), static_cast<DWORD>(-1));
-        EXPECT_FALSE(fs::exists(folder_ / "attendance.yml"));
+        EXPECT_EQ(scratch_.entries(), (std::set<std::string>{"elsewhere", "probe.exe"}));  // nothing written
+        EXPECT_TRUE(fs::is_empty(folder_ / "elsewhere"));
     }
 }
 
