@@ -12,6 +12,7 @@
 #include "bench_schedules.h"
 #include "default_templates.h"
 #include "generation_run.h"
+#include "support/schedule_fields.h"
 #include "support/scratch_folder.h"
 
 namespace rewardcfg::bench {
@@ -24,15 +25,7 @@ class TimingView : public GenerationView {
 public:
     explicit TimingView(const RewardSchedule& schedule) : schedule_(schedule) {}
 
-    std::string fieldText(InputField field) override {
-        switch (field.kind) {
-            case InputField::Kind::ItemId: return schedule_.days[field.day - 1].itemId;
-            case InputField::Kind::Amount: return schedule_.days[field.day - 1].amount;
-            case InputField::Kind::StartDate: return schedule_.startDate;
-            case InputField::Kind::EndDate: return schedule_.endDate;
-        }
-        return {};
-    }
+    std::string fieldText(InputField field) override { return testing::scheduleField(schedule_, field); }
     std::string templateText(TemplateBox box) override {
         switch (box) {
             case TemplateBox::ServerHeaderTemplate: return std::string(ServerHeaderTemplate);

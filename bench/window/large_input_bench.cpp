@@ -24,6 +24,7 @@
 #include "main_window.h"
 #include "support/clipboard.h"
 #include "support/large_schedule.h"
+#include "support/schedule_fields.h"
 #include "support/scratch_folder.h"
 
 namespace rewardcfg::bench {
@@ -91,15 +92,7 @@ public:
              {TemplateBox::ServerHeaderTemplate, TemplateBox::ClientHeaderTemplate, TemplateBox::ClientMainTemplate})
             templates_.push_back(templates.templateText(box));
     }
-    std::string fieldText(InputField field) override {
-        switch (field.kind) {
-            case InputField::Kind::ItemId: return schedule_.days[field.day - 1].itemId;
-            case InputField::Kind::Amount: return schedule_.days[field.day - 1].amount;
-            case InputField::Kind::StartDate: return schedule_.startDate;
-            case InputField::Kind::EndDate: return schedule_.endDate;
-        }
-        return {};
-    }
+    std::string fieldText(InputField field) override { return testing::scheduleField(schedule_, field); }
     std::string templateText(TemplateBox box) override { return templates_[static_cast<size_t>(box)]; }
     void setPreviewText(PreviewBox, std::string_view) override {}
     void showMessage(std::string_view) override { messageShown = true; }

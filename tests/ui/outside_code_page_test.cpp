@@ -47,10 +47,7 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         dismissOverlay();
-        for (int day = 1; day <= 20; ++day) {
-            setText(L"item_id_" + std::to_wstring(day), std::to_wstring(500 + day));
-            if (edition() == Edition::Full) setText(L"item_co_" + std::to_wstring(day), std::to_wstring(day));
-        }
+        fillAllFields();
     }
 
     bool exists(const wchar_t* field) { return window().control(field) != nullptr; }

@@ -29,10 +29,7 @@ protected:
     void SetUp() override {
         WindowTest::SetUp();
         dismissOverlay();
-        for (int day = 1; day <= 20; ++day) {
-            setText(L"item_id_" + std::to_wstring(day), std::to_wstring(500 + day));
-            if (edition() == Edition::Full) setText(L"item_co_" + std::to_wstring(day), std::to_wstring(day));
-        }
+        fillAllFields();
     }
 
     // Run `number` fails on its even turns: day 7's item ID is emptied first.

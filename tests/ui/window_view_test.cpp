@@ -38,13 +38,6 @@ protected:
         WindowTest::TearDown();
     }
 
-    void fillAllFields() {
-        for (int day = 1; day <= 20; ++day) {
-            setText(L"item_id_" + std::to_wstring(day), std::to_wstring(500 + day));
-            if (edition() == Edition::Full) setText(L"item_co_" + std::to_wstring(day), std::to_wstring(day));
-        }
-    }
-
     RewardSchedule filledSchedule() const {
         RewardSchedule schedule;
         schedule.startDate = "20240701";

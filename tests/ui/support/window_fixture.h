@@ -67,6 +67,14 @@ protected:
         pump();
     }
 
+    // Item IDs "501".."520" and, in Full, amounts "1".."20"; the dates keep their start texts.
+    void fillAllFields() {
+        for (int day = 1; day <= 20; ++day) {
+            setText(L"item_id_" + std::to_wstring(day), std::to_wstring(500 + day));
+            if (edition() == Edition::Full) setText(L"item_co_" + std::to_wstring(day), std::to_wstring(day));
+        }
+    }
+
     void dismissOverlay() { clickOn(ui::OverlayButtonName); }
 
     void focus(std::wstring_view name) {
