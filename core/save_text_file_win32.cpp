@@ -5,18 +5,11 @@
 
 #include <windows.h>
 
+#include "ansi_code_page.h"
 #include "win32_handle.h"
 
 namespace rewardcfg {
 namespace {
-
-std::wstring widen(std::string_view ansi) {
-    if (ansi.empty()) return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
-    return wide;
-}
 
 bool writeAll(HANDLE file, std::string_view text) {
     while (!text.empty()) {
@@ -84,7 +77,7 @@ bool overwriteInPlace(const std::wstring& target, std::string_view text) {
 }  // namespace
 
 bool saveTextFile(std::string_view name, std::string_view text) {
-    const std::wstring target = widen(name);
+    const std::wstring target = ansiToWide(name);
     TemporaryFile temporary(target);
     if (!temporary.handle()) return false;
     if (!writeAll(temporary.handle(), text) || !FlushFileBuffers(temporary.handle())) return false;
